@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+
+namespace vamo::platform {
+
+// Full path of the running executable. Throws PlatformError when it cannot be determined.
+std::filesystem::path executablePath();
+
+// Folder of the running executable: where the station's files lie. Never the working directory.
+std::filesystem::path programFolder();
+
+} // namespace vamo::platform
