@@ -3,6 +3,7 @@
 #include "platform/platform_error.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -26,6 +27,11 @@ std::filesystem::path executablePath() {
 }
 
 std::filesystem::path programFolder() {
+    // Tests and development runs that start a plug-in or the host outside its station folder name the
+    // folder explicitly; a station never sets it.
+    if (const char* folder = std::getenv(programFolderVariable); folder != nullptr && *folder != '\0') {
+        return std::filesystem::path(folder);
+    }
     return executablePath().parent_path();
 }
 
