@@ -1,5 +1,7 @@
 #include "platform/number_text.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cmath>
 
@@ -48,10 +50,21 @@ std::optional<double> parseFloatingPoint(std::string_view text) {
 }
 
 std::string formatSingle(float value) {
+    return formatGeneral(static_cast<double>(value));
+}
+
+std::string formatGeneral(double value) {
     // to_chars with a precision prints exactly as printf("%.15g") does in the C locale.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                      std::chars_format::general, 15);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+std::string formatFixed(double value, int decimals) {
+    // Room for the largest double (309 digits), a sign, the point and the decimals.
+    char buffer[340];
+    const int precision = std::clamp(decimals, 0, 20);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
     return std::string(buffer, result.ptr);
 }
 

@@ -21,4 +21,12 @@ std::optional<double> parseFloatingPoint(std::string_view text);
 // 0.98f -> "0.980000019073486", 300.0f -> "300".
 std::string formatSingle(float value);
 
+// General notation with up to 15 significant digits, like "%.15g": 22.5 -> "22.5".
+std::string formatGeneral(double value);
+
+// Fixed-point text with the given number of decimals, like "%.<decimals>f" in the C locale (the process
+// locale, which Qt sets from the environment, plays no part). Decimals are clamped to 0..20. A single
+// passed in is widened exactly, so its text is that of printf with the float argument.
+std::string formatFixed(double value, int decimals);
+
 } // namespace vamo::platform

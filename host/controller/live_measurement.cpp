@@ -1,6 +1,6 @@
 #include "host/controller/live_measurement.h"
 
-#include "host/controller/number_text.h"
+#include "platform/number_text.h"
 
 #include <cmath>
 
@@ -15,7 +15,7 @@ constexpr char kIdleText[] = "0.0";
 constexpr char kForceCodePrefix[] = "当前力码: ";
 
 std::string elapsedSecondsText(std::int64_t elapsedMs) {
-    return fixedText(static_cast<double>(elapsedMs) / 1000.0, 1);
+    return platform::formatFixed(static_cast<double>(elapsedMs) / 1000.0, 1);
 }
 
 } // namespace
@@ -44,9 +44,9 @@ void LiveMeasurement::applyForce(float force) {
         force = 0.0f;
     }
     values_.force = force;
-    texts_.press_display_windows = fixedText(values_.force, inputs_.forceDecimals);
-    texts_.max_press_windows = fixedText(values_.peakForce, inputs_.forceDecimals);
-    texts_.speed_display_windows = fixedText(values_.loadingSpeed, inputs_.speedDecimals);
+    texts_.press_display_windows = platform::formatFixed(values_.force, inputs_.forceDecimals);
+    texts_.max_press_windows = platform::formatFixed(values_.peakForce, inputs_.forceDecimals);
+    texts_.speed_display_windows = platform::formatFixed(values_.loadingSpeed, inputs_.speedDecimals);
     texts_.run_time_windows = elapsedSecondsText(values_.elapsedMs);
     texts_.statusPanel3 = kForceCodePrefix + texts_.press_display_windows;
 
@@ -58,8 +58,8 @@ void LiveMeasurement::applyForce(float force) {
         if (values_.strength > values_.peakStrength) {
             values_.peakStrength = values_.strength;
         }
-        texts_.intensity_dislay_windows = fixedText(values_.strength, inputs_.strengthDecimals);
-        texts_.intensity_max_windows = fixedText(values_.peakStrength, inputs_.strengthDecimals);
+        texts_.intensity_dislay_windows = platform::formatFixed(values_.strength, inputs_.strengthDecimals);
+        texts_.intensity_max_windows = platform::formatFixed(values_.peakStrength, inputs_.strengthDecimals);
     } else {
         texts_.intensity_dislay_windows = kIdleText;
         texts_.intensity_max_windows = kIdleText;
@@ -71,12 +71,12 @@ void LiveMeasurement::applyPeakForce(float peakForce) {
     if (inputs_.runFlag == 0.0f && peakForce > values_.peakForce) {
         values_.peakForce = peakForce;
     }
-    texts_.max_press_windows = fixedText(values_.peakForce, inputs_.forceDecimals);
+    texts_.max_press_windows = platform::formatFixed(values_.peakForce, inputs_.forceDecimals);
 }
 
 void LiveMeasurement::applyLoadingSpeed(float speed) {
     values_.loadingSpeed = speed;
-    texts_.speed_display_windows = fixedText(values_.loadingSpeed, inputs_.speedDecimals);
+    texts_.speed_display_windows = platform::formatFixed(values_.loadingSpeed, inputs_.speedDecimals);
 }
 
 // Without a divisor (no plug-in has handed one over yet) or with a quotient that is not a number, the
@@ -93,7 +93,7 @@ const char16_t* LiveMeasurement::fget_s(const float* divisor) {
     if (divisor != nullptr) {
         values_.strengthDivisor = *divisor;
     }
-    const std::string text = generalText(static_cast<double>(values_.strengthDivisor));
+    const std::string text = platform::formatGeneral(static_cast<double>(values_.strengthDivisor));
     // The text is plain ASCII (digits, sign, point, exponent, "inf", "nan"), so widening each byte is exact.
     divisorText_.assign(text.begin(), text.end());
     return divisorText_.c_str();

@@ -1,6 +1,7 @@
 #include "plugin/evaluation/result_text.h"
 
 #include "plugin/evaluation/rule_types.h"
+#include "platform/number_text.h"
 
 #include <array>
 #include <charconv>
@@ -9,15 +10,7 @@
 namespace vamo::rules {
 
 std::string fixedText(double value, int decimals) {
-    // Room for the largest double (309 digits), a sign, the point and the decimals.
-    std::array<char, 340> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, decimals);
-    if (error != std::errc{}) {
-        throw RuleInputError("cannot format " + std::to_string(value) + " with " + std::to_string(decimals)
-                             + " decimals");
-    }
-    return std::string(buffer.data(), end);
+    return platform::formatFixed(value, decimals);
 }
 
 std::string validValueText(double value, int decimals) {
