@@ -49,14 +49,14 @@ std::optional<StopBits> stopBitsOf(int value) {
 
 } // namespace
 
-LineSettings lineSettingsFrom(const SerialSection& section) {
+LineSettings lineSettingsFrom(const settings::SerialSettings& section) {
     LineSettings settings;
-    settings.portNumber = std::int64_t{section.COM} + 1;
+    settings.portNumber = std::int64_t{section.port} + 1;
     settings.portName = "COM" + std::to_string(settings.portNumber);
-    settings.baudRate = baudRateOf(section.boud);
+    settings.baudRate = baudRateOf(section.baudIndex);
     settings.parity = parityOf(section.parity);
-    settings.stopBits = stopBitsOf(section.stopbit);
-    settings.dataBits = section.bit == 1 ? 7 : 8;
+    settings.stopBits = stopBitsOf(section.stopBits);
+    settings.dataBits = section.dataBits == 1 ? 7 : 8;
     return settings;
 }
 

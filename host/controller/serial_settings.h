@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/settings/single_settings.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -14,14 +16,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The five integers of section 串口设置 as stored; the defaults are those of a file without the section.
-struct SerialSection {
-    int COM = 0;
-    int boud = 2;
-    int parity = 0;
-    int stopbit = 0;
-    int bit = 0;
-};
 
 enum class Parity { None, Odd, Even, Mark, Space };
 enum class StopBits { One, OneAndHalf, Two };
@@ -36,7 +30,8 @@ struct LineSettings {
     int dataBits = 8;
 };
 
-LineSettings lineSettingsFrom(const SerialSection& section);
+// The line settings of the five integers of section 串口设置.
+LineSettings lineSettingsFrom(const settings::SerialSettings& section);
 
 // The port number of a port text: its decimal digits in order ("COM12" gives 12). Throws SerialSettingsError
 // when the text has no digits or the number is too large.

@@ -141,7 +141,7 @@ protected:
 TEST_F(SerialPortAdapterTest, OpensCom1AndSendsAPollFrame) {
     PseudoTerminal terminal;
     SerialPortAdapter port([](const std::uint8_t*, std::size_t) {});
-    port.open(controller::lineSettingsFrom(controller::SerialSection{}), terminal.programFolder());
+    port.open(controller::lineSettingsFrom(settings::SerialSettings{}), terminal.programFolder());
     ASSERT_TRUE(port.isOpen());
     EXPECT_EQ(port.devicePath(), terminal.programFolder() / "dev" / "com1");
 
@@ -162,8 +162,8 @@ TEST_F(SerialPortAdapterTest, HandsReceivedBytesToTheCallbackAsDeliveries) {
         delivered += count;
         buffer.deliver(bytes, count);
     });
-    controller::SerialSection section;
-    section.boud = 4;
+    settings::SerialSettings section;
+    section.baudIndex = 4;
     port.open(controller::lineSettingsFrom(section), terminal.programFolder());
 
     terminal.writeToHost({0x01, 0xA5, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x01, 0xF4, 0x5A,
@@ -181,7 +181,7 @@ TEST_F(SerialPortAdapterTest, HandsReceivedBytesToTheCallbackAsDeliveries) {
 TEST_F(SerialPortAdapterTest, OpeningAgainClosesFirstAndKeepsWorking) {
     PseudoTerminal terminal;
     SerialPortAdapter port([](const std::uint8_t*, std::size_t) {});
-    const controller::LineSettings settings = controller::lineSettingsFrom(controller::SerialSection{});
+    const controller::LineSettings settings = controller::lineSettingsFrom(settings::SerialSettings{});
     port.open(settings, terminal.programFolder());
     port.open(settings, terminal.programFolder());
     const Bytes poll{0xA5, 0x00, 0x00, 0x00, 0x01, 0x04, 0x00, 0x00, 0x00, 0x00, 0x5A};
@@ -196,8 +196,8 @@ TEST_F(SerialPortAdapterTest, OpeningAMissingPortRaisesAnErrorNamingIt) {
     fs::create_symlink(terminal.programFolder() / "no-such-device",
                        terminal.programFolder() / "dev" / "com7");
     SerialPortAdapter port([](const std::uint8_t*, std::size_t) {});
-    controller::SerialSection section;
-    section.COM = 6;
+    settings::SerialSettings section;
+    section.port = 6;
     try {
         port.open(controller::lineSettingsFrom(section), terminal.programFolder());
         FAIL() << "opening a missing port succeeded";

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(SerialSettings, SectionDefaultsOpenCom1At9600NoParityOneStopBitEightDataBits) {
-    const LineSettings settings = lineSettingsFrom(SerialSection{});
+    const LineSettings settings = lineSettingsFrom(settings::SerialSettings{});
     EXPECT_EQ(settings.portNumber, 1);
     EXPECT_EQ(settings.portName, "COM1");
     EXPECT_EQ(settings.baudRate, 9600);
@@ -26,8 +26,8 @@ TEST(SerialSettings, SectionDefaultsOpenCom1At9600NoParityOneStopBitEightDataBit
 TEST(SerialSettings, PortNameIsComFollowedByComPlusOne) {
     for (const auto& [com, name] :
          std::vector<std::pair<int, std::string>>{{0, "COM1"}, {9, "COM10"}, {15, "COM16"}}) {
-        SerialSection section;
-        section.COM = com;
+        settings::SerialSettings section;
+        section.port = com;
         const LineSettings settings = lineSettingsFrom(section);
         EXPECT_EQ(settings.portName, name);
         EXPECT_EQ(settings.portNumber, com + 1);
@@ -38,8 +38,8 @@ TEST(SerialSettings, BaudIndexSelectsTheRateAndAnyOtherValueGives9600) {
     const std::vector<std::pair<int, int>> cases{{0, 2400},  {1, 4800}, {2, 9600}, {3, 19200},
                                                  {4, 38400}, {5, 9600}, {7, 9600}, {-1, 9600}};
     for (const auto& [boud, rate] : cases) {
-        SerialSection section;
-        section.boud = boud;
+        settings::SerialSettings section;
+        section.baudIndex = boud;
         EXPECT_EQ(lineSettingsFrom(section).baudRate, rate) << "boud " << boud;
     }
 }
@@ -49,7 +49,7 @@ TEST(SerialSettings, ParityStopBitsAndDataBits) {
                                                        {2, Parity::Even},  {3, Parity::Mark},
                                                        {4, Parity::Space}, {9, Parity::None}};
     for (const auto& [value, parity] : parities) {
-        SerialSection section;
+        settings::SerialSettings section;
         section.parity = value;
         EXPECT_EQ(lineSettingsFrom(section).parity, parity) << "parity " << value;
     }
@@ -59,14 +59,14 @@ TEST(SerialSettings, ParityStopBitsAndDataBits) {
                                                                         {5, std::nullopt},
                                                                         {-1, std::nullopt}};
     for (const auto& [value, expected] : stopBits) {
-        SerialSection section;
-        section.stopbit = value;
+        settings::SerialSettings section;
+        section.stopBits = value;
         EXPECT_EQ(lineSettingsFrom(section).stopBits, expected) << "stopbit " << value;
     }
     const std::vector<std::pair<int, int>> dataBits{{0, 8}, {1, 7}, {2, 8}, {7, 8}};
     for (const auto& [value, bits] : dataBits) {
-        SerialSection section;
-        section.bit = value;
+        settings::SerialSettings section;
+        section.dataBits = value;
         EXPECT_EQ(lineSettingsFrom(section).dataBits, bits) << "bit " << value;
     }
 }
