@@ -23,8 +23,8 @@ public:
     void answer(platform::DialogAnswer reply) { answers_.push_back(reply); }
     void answerInput(std::optional<std::string> reply) { inputs_.push_back(std::move(reply)); }
 
-    platform::DialogAnswer message(std::string_view text, std::string_view caption, platform::DialogButtons buttons,
-                                   platform::DialogIcon) override {
+    platform::DialogAnswer message(std::string_view text, std::string_view caption,
+                                   platform::DialogButtons buttons, platform::DialogIcon) override {
         shown.push_back({Shown::Kind::Message, std::string(text), std::string(caption), buttons});
         if (answers_.empty()) {
             return buttons == platform::DialogButtons::YesNo ? platform::DialogAnswer::No
@@ -46,7 +46,9 @@ public:
         return reply;
     }
 
-    void error(std::string_view text) override { shown.push_back({Shown::Kind::Error, std::string(text), "", {}}); }
+    void error(std::string_view text) override {
+        shown.push_back({Shown::Kind::Error, std::string(text), "", {}});
+    }
 
     // The texts of the messages shown, in order ("text|caption").
     std::vector<std::string> messages() const {
