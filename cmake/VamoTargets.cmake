@@ -36,12 +36,19 @@ function(vamo_executable target)
 endfunction()
 
 # A GoogleTest executable registered with CTest, one CTest entry per test case.
-# Widget tests run on Qt's offscreen platform.
+# Widget tests run on Qt's offscreen platform; QT_APPLICATION gives them a QApplication for the whole run.
+# LOCKS names CTest resource locks (tests that share a fixed system name, such as shared memory).
 function(vamo_test target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT_APPLICATION" "" "SOURCES;LIBS;LOCKS" ${ARGN})
   vamo_executable(${target} ${ARG_SOURCES})
-  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(${target}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VAMO_STATION_DIR=${VAMO_STATION_DIR}"
-    DISCOVERY_TIMEOUT 60)
+  if(ARG_QT_APPLICATION)
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} vamo_qt_test_main GTest::gtest)
+  else()
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
+  set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VAMO_STATION_DIR=${VAMO_STATION_DIR}")
+  if(ARG_LOCKS)
+    list(APPEND properties RESOURCE_LOCK "${ARG_LOCKS}")
+  endif()
+  gtest_discover_tests(${target} PROPERTIES ${properties} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -76,6 +76,13 @@ Tvamo_main::Tvamo_main(Environment environment)
 Tvamo_main::~Tvamo_main() {
     timer1_.stop();
     timer2_.stop();
+    // The plug-in's panel lives among this window's children: let the plug-in free it before its library
+    // goes.
+    try {
+        binding_.closeAndUnload();
+    } catch (const std::exception& error) {
+        std::cerr << "vamodesk: " << error.what() << "\n";
+    }
 }
 
 bool Tvamo_main::create() {
