@@ -30,12 +30,15 @@
 
 using namespace vamo;
 using vamo::host::qt;
+using vamo::host::utf8;
 
 namespace {
 
 constexpr int tickMilliseconds = 200;
 constexpr int secondMilliseconds = 1000;
 constexpr std::size_t sharedRegionSize = 256;
+// The live displays published for outside programs, as zero-terminated UTF-8 texts: force, strength,
+// speed, peak force, system state, elapsed time.
 constexpr std::array<const char*, 6> sharedRegionNames{"Vyx_300_MapString_press", "Vyx_300_MapString_mj",
                                                        "Vyx_300_MapString_sd",    "Vyx_300_MapString_max",
                                                        "Vyx_300_MapString_zt",    "Vyx_300_MapString_time"};
@@ -44,6 +47,13 @@ enum StatusPanel { MethodPanel = 0, SystemPanel = 1, RunPanelIndex = 2, ForcePan
 
 host::RunClock::time_point now() {
     return host::RunClock::now();
+}
+
+void publish(vamo::platform::SharedMemoryRegion& region, std::string_view text) {
+    auto* bytes = static_cast<char*>(region.data());
+    const std::size_t length = std::min(text.size(), region.size() - 1);
+    std::copy_n(text.data(), length, bytes);
+    bytes[length] = '\0';
 }
 
 } // namespace
@@ -114,12 +124,12 @@ bool Tvamo_main::create() {
         QThread::msleep(10);
     }
 
-    for (const char* name : sharedRegionNames) {
-        try {
+    try {
+        for (const char* name : sharedRegionNames) {
             regions_.push_back(platform::SharedMemoryRegion::create(name, sharedRegionSize));
-        } catch (const std::exception& error) {
-            std::cerr << "vamodesk: " << error.what() << "\n";
         }
+    } catch (const std::exception& error) {
+        std::cerr << "vamodesk: " << error.what() << "\n";
     }
 
     timer1_.start(tickMilliseconds);
@@ -440,6 +450,22 @@ void Tvamo_main::enableAfterSpecimen() {
 
 void Tvamo_main::setStatus(int panel, std::string_view text) {
     statusPanels_[static_cast<std::size_t>(panel)]->setText(qt(text));
+    if (panel == SystemPanel) {
+        publishDisplays();
+    }
+}
+
+void Tvamo_main::publishDisplays() {
+    if (regions_.size() != sharedRegionNames.size()) {
+        return;
+    }
+    const auto& texts = live_.texts();
+    publish(*regions_[0], texts.press_display_windows);
+    publish(*regions_[1], texts.intensity_dislay_windows);
+    publish(*regions_[2], texts.speed_display_windows);
+    publish(*regions_[3], texts.max_press_windows);
+    publish(*regions_[4], utf8(statusPanels_[SystemPanel]->text()));
+    publish(*regions_[5], texts.run_time_windows);
 }
 
 void Tvamo_main::processEvents() {

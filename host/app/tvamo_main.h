@@ -106,6 +106,8 @@ private:
     bool openPortAtStartUp();
     void openPort();
     void refreshDisplays();
+    // Copies the displays into the six shared-memory regions for outside programs.
+    void publishDisplays();
     void applyDisplayFonts(int pointSize);
     // Status panel 4 and, at start-up, the upload group follow 数据上传.
     void applyUploadStatus(bool showGroup);

@@ -297,4 +297,5 @@ void Tvamo_main::refreshDisplays() {
     displays_[Strength].value->setText(qt(texts.intensity_dislay_windows));
     displays_[PeakStrength].value->setText(qt(texts.intensity_max_windows));
     statusPanels_[3]->setText(qt(texts.statusPanel3));
+    publishDisplays();
 }
