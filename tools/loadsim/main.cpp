@@ -50,7 +50,8 @@ int play(const Options& options) {
     std::cerr << "loadsim: seed " << seed << "\n";
 
     SpecimenModel model(ModelConfig{options.breakForces, options.loadingRate, options.pauseSeconds,
-                                    options.effectiveStartDelay(), options.repeat, seed});
+                                    options.effectiveStartDelay(), options.repeat, seed,
+                                    options.holdSeconds});
     AnswerComposer composer(
         FaultConfig{options.noiseAmplitude, options.garbageProbability, options.split, seed});
     std::optional<PollLog> pollLog;

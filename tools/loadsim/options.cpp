@@ -110,6 +110,7 @@ const std::map<std::string_view, ValueSetter>& valueOptions() {
         {"--breaks", [](Options& o, auto name, auto text) { o.breakForces = forceList(name, text); }},
         {"--rate", [](Options& o, auto name, auto text) { o.loadingRate = positiveNumber(name, text); }},
         {"--pause", [](Options& o, auto name, auto text) { o.pauseSeconds = nonNegativeNumber(name, text); }},
+        {"--hold", [](Options& o, auto name, auto text) { o.holdSeconds = nonNegativeNumber(name, text); }},
         {"--start-delay",
          [](Options& o, auto name, auto text) { o.startDelaySeconds = nonNegativeNumber(name, text); }},
         {"--noise",
@@ -208,6 +209,7 @@ Specimens:
   --breaks F1,F2,...    break forces in kN, one specimen each (default 30,32,40)
   --rate R              loading rate in kN/s (default 10)
   --pause S             idle seconds between a break and the next loading (default 3)
+  --hold S              seconds the break force is held before the break (default 0)
   --start-delay S       idle seconds before the first specimen (default: the pause)
   --repeat              start the list again after the last specimen (default: idle)
   --noise KN            amplitude of uniform noise on force and speed (default 0.05; 0: exact)

@@ -24,6 +24,7 @@ struct Options {
     std::vector<double> breakForces{30.0, 32.0, 40.0};
     double loadingRate = 10.0; // kN/s
     double pauseSeconds = 3.0;
+    double holdSeconds = 0.0; // the break force is held this long before the break
     std::optional<double> startDelaySeconds; // the pause when not given
     bool repeat = false;
     double noiseAmplitude = 0.05; // kN

@@ -30,8 +30,8 @@ void checkConfig(const ModelConfig& config) {
     if (!(config.loadingRate > 0.0)) {
         throw std::invalid_argument("specimen model: the loading rate must be above 0 kN/s");
     }
-    if (!(config.pauseSeconds >= 0.0) || !(config.startDelaySeconds >= 0.0)) {
-        throw std::invalid_argument("specimen model: pause and start delay must not be negative");
+    if (!(config.pauseSeconds >= 0.0) || !(config.startDelaySeconds >= 0.0) || !(config.holdSeconds >= 0.0)) {
+        throw std::invalid_argument("specimen model: pause, start delay and hold must not be negative");
     }
 }
 
@@ -97,7 +97,7 @@ void SpecimenModel::leaveCurrentPhase() {
 }
 
 SpecimenModel::Elapsed SpecimenModel::loadingDuration() const {
-    return fromSeconds(breakForce() / config_.loadingRate);
+    return fromSeconds(breakForce() / config_.loadingRate + config_.holdSeconds);
 }
 
 double SpecimenModel::secondsIntoPhase() const {
@@ -130,7 +130,7 @@ double SpecimenModel::peakForce() const {
 }
 
 double SpecimenModel::loadingSpeed() const {
-    return phase_ == Phase::Loading ? config_.loadingRate : 0.0;
+    return phase_ == Phase::Loading && force() < breakForce() ? config_.loadingRate : 0.0;
 }
 
 } // namespace vamo::loadsim

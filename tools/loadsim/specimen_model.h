@@ -16,12 +16,13 @@ struct ModelConfig {
     double startDelaySeconds = 3.0; // idle time before the first loading
     bool repeat = false; // start the list again after the last specimen
     std::uint64_t seed = 0; // chooses how long each break takes
+    double holdSeconds = 0.0; // the break force is held this long before the break
 };
 
 // The controller's specimen cycle as a function of the time since the simulator started:
-// idle, loading at the rate up to the break force, the break (a fall to 0 over half a
-// second to a second), the pause, the next specimen. It keeps no clock of its own: the
-// caller moves it forward with advanceTo, so a test can drive it with a fake time.
+// idle, loading at the rate up to the break force (held for the hold time), the break (a fall to 0 over half
+// a second to a second), the pause, the next specimen. It keeps no clock of its own: the caller moves it
+// forward with advanceTo, so a test can drive it with a fake time.
 class SpecimenModel {
 public:
     using Elapsed = std::chrono::nanoseconds;
@@ -50,7 +51,7 @@ public:
     double force() const;
     // Highest force of the current specimen; 0 until its loading begins.
     double peakForce() const;
-    // The rate while loading, else 0.
+    // The rate while the force rises, else 0.
     double loadingSpeed() const;
 
 private:

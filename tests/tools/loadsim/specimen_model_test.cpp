@@ -198,3 +198,24 @@ TEST(SpecimenModel, RefusesAConfigurationItCannotPlay) {
 
 } // namespace
 } // namespace vamo::loadsim
+
+namespace vamo::loadsim {
+namespace {
+
+TEST(SpecimenModel, HoldKeepsTheBreakForceBeforeTheBreak) {
+    ModelConfig config{{20.0}, 10.0, 1.0, 0.0, false, 7};
+    config.holdSeconds = 1.5;
+    SpecimenModel model(config);
+    model.advanceTo(std::chrono::milliseconds(1000));
+    EXPECT_DOUBLE_EQ(model.force(), 10.0);
+    EXPECT_DOUBLE_EQ(model.loadingSpeed(), 10.0);
+    model.advanceTo(std::chrono::milliseconds(3400));
+    EXPECT_EQ(model.phase(), SpecimenModel::Phase::Loading);
+    EXPECT_DOUBLE_EQ(model.force(), 20.0);
+    EXPECT_DOUBLE_EQ(model.loadingSpeed(), 0.0) << "the force no longer rises";
+    model.advanceTo(std::chrono::milliseconds(3600));
+    EXPECT_EQ(model.phase(), SpecimenModel::Phase::Breaking);
+}
+
+} // namespace
+} // namespace vamo::loadsim
