@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -261,6 +262,20 @@ TEST_F(WindowTest, ChoosingAMethodWithoutPluginShowsFunctionInvalidTwice) {
     EXPECT_EQ(pluginCalls().back(), "Modalclose");
     control<QPushButton>("test_start_b")->click();
     EXPECT_EQ(dialogs.messages().size(), 3u);
+}
+
+TEST_F(WindowTest, ChartIsSavedAsBitmapAndJpeg) {
+    started();
+    window->chart().addCurvePoint(1.0, 100.0);
+    window->chart().addPeakMark(1.0, 100.0, "最大力 100.00kN");
+    window->chart().saveImages();
+    for (const char* name : {"shangchuan/chart_temp.bmp", "shangchuan/chart_temp.jpg"}) {
+        const QImage image(QString::fromStdString((station / name).string()));
+        EXPECT_FALSE(image.isNull()) << name;
+        EXPECT_EQ(image.width(), window->chart().width()) << name;
+    }
+    EXPECT_EQ(station.read("shangchuan/chart_temp.jpg").substr(0, 2), "\xFF\xD8") << "a JPEG file";
+    EXPECT_EQ(station.read("shangchuan/chart_temp.bmp").substr(0, 2), "BM");
 }
 
 TEST(LoginDialog, OpensWithTheFirstUserAndTheFocusInThePasswordField) {
