@@ -1,0 +1,10 @@
+#pragma once
+
+#include "plugin/frame/method_descriptor.h"
+
+namespace vamo::plugins {
+
+// The test method of the plug-in firedcomp: its fields, size rule and group file layout.
+const plugin::MethodDescriptor& firedcompDescriptor();
+
+} // namespace vamo::plugins
