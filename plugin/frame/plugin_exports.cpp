@@ -31,8 +31,9 @@ void ModalShow(void* parent) {
         }
         // Showing runs FormShow once per panel; a panel shown again keeps what it holds.
         const bool firstShow = plugin.form->isHidden();
-        if (plugin.form->parentWidget() != parentWidget) {
-            plugin.form->setParent(parentWidget, plugin.form->windowFlags());
+        if (plugin.form->parentWidget() != parentWidget || plugin.form->isWindow()) {
+            // A child of the host's panel area, not a window of its own.
+            plugin.form->setParent(parentWidget, Qt::Widget | Qt::FramelessWindowHint);
         }
         plugin.form->move(0, 0);
         plugin.form->show();

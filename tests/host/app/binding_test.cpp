@@ -57,6 +57,9 @@ TEST_F(BindingTest, EveryMenuEntryBindsItsPluginOrReportsItMissing) {
             EXPECT_TRUE(dialogs.messages().empty()) << entry.pluginName;
             EXPECT_TRUE(window->binding().loaded()) << entry.pluginName;
             ASSERT_NE(dockedPanel(), nullptr) << entry.pluginName;
+            EXPECT_FALSE(dockedPanel()->isWindow()) << "docked inside Panel1: " << entry.pluginName;
+            EXPECT_TRUE(dockedPanel()->isVisible()) << entry.pluginName;
+            EXPECT_EQ(dockedPanel()->pos(), QPoint(0, 0)) << entry.pluginName;
             EXPECT_EQ(window->panelArea()->findChildren<QWidget*>("concflex_form").size(), 1)
                 << entry.pluginName;
         }
