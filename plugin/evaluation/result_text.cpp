@@ -1,7 +1,7 @@
 #include "plugin/evaluation/result_text.h"
 
-#include "plugin/evaluation/rule_types.h"
 #include "platform/number_text.h"
+#include "plugin/evaluation/rule_types.h"
 
 #include <array>
 #include <charconv>

@@ -122,11 +122,43 @@ enum class SecondValueSource {
     ForceByDivisor, // computed as force / strength divisor
 };
 
+// A column of the summary row: the current text of a panel field, or a fixed text.
+struct SummaryText {
+    std::optional<FieldId> field;
+    std::string fixed;
+};
+
+inline SummaryText fromField(FieldId id) {
+    return {id, {}};
+}
+inline SummaryText fixedText(std::string text) {
+    return {std::nullopt, std::move(text)};
+}
+
+// The summary row's columns that differ by plug-in.
+struct SummaryColumns {
+    SummaryText variety = fixedText(""); // sjpz
+    SummaryText grade = fromField(FieldId::ComboBox_qddj); // qddj
+    SummaryText size = fromField(FieldId::ComboBox_mj); // sjgg
+    SummaryText speed = fromField(FieldId::ComboBox_ylsd); // speed
+    SummaryText factor = fromField(FieldId::ComboBox_xzxs); // xzxs
+    SummaryText age = fromField(FieldId::ComboBox_sjql); // lq
+    bool spanColumn = true; // kj "100"
+};
+
+// How a plug-in completes a specimen and evaluates a group, where it differs from the others.
 struct EvaluationTraits {
     float forceFactor = 1; // 1000 where forces are recorded in N
     SecondValueSource secondValue = SecondValueSource::StrengthRow;
-    std::string summaryMethodName{}; // synx of the summary row
-    // The evaluation adds the summary columns, the rule family and the upload choices here.
+    std::string summaryMethodName; // synx of the summary row
+    SummaryColumns summary;
+    bool asksLoadLine = false; // concflex: "是否位于集中载荷作用线之内"
+    bool modulus = false; // cmodulus: the modulus rows, E in the grid
+    bool exchangeDimensions = false; // testdata size1/size2 from the brick dimensions ("%.0f")
+    bool writesExchangeRow = true; // the exchange row of a fetched test number
+    bool continuousDelay = true; // returns the delay of a continuous test
+    bool summaryOnlyForFlagOne = false; // the summary row is written for flag 1 only (else any non-zero)
+    bool advancesGroupNumber = true;
 };
 
 struct MethodDescriptor {

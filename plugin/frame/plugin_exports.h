@@ -36,7 +36,12 @@ VAMO_PLUGIN_EXPORT void dll_test_stop(std::int32_t unused);
 VAMO_PLUGIN_EXPORT float dll_test_getgd(std::int32_t unused);
 VAMO_PLUGIN_EXPORT float dll_test_getdd(std::int32_t unused);
 
-// dll_test_endone(int32, four floats, two texts) -> int32 and dll_test_endall(int32) come with the
-// evaluation, in a source file of their own beside this one, built the same way: they work on
-// loadedPlugin().module (panel(), record(), groupFile(), currentGroupFilePath()) inside guardedCall.
+// A specimen is finished (evaluation_exports.cpp): upload flag, peak force (kN), test time, lower yield,
+// gauge length, the curve database's file in the db folder and its table. Returns the delay in seconds
+// before the next specimen of a continuous test, or 0.
+VAMO_PLUGIN_EXPORT std::int32_t dll_test_endone(std::int32_t uploadFlag, float peakForce, float testTime,
+                                                float lowerYield, float gaugeLength,
+                                                const char16_t* curveFile, const char16_t* curveTable);
+// The operator ends the group early: the group is evaluated over the specimens tested so far.
+VAMO_PLUGIN_EXPORT void dll_test_endall(std::int32_t uploadFlag);
 }

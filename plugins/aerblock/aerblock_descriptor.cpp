@@ -44,7 +44,12 @@ const MethodDescriptor& aerblockDescriptor() {
         m.layout = PanelLayout{.width = 296, .height = 613, .relayout = false};
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ForceByDivisor,
-                        .summaryMethodName = "蒸压加气砌块抗压"};
+                        .summaryMethodName = "蒸压加气砌块抗压",
+                        .summary = {},
+                        .writesExchangeRow = false,
+                        .continuousDelay = false,
+                        .summaryOnlyForFlagOne = true,
+                        .advancesGroupNumber = false};
         return m;
     }();
     return method;

@@ -68,7 +68,9 @@ const MethodDescriptor& cmodulusDescriptor() {
         m.layout.width = 296;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ModulusRow,
-                        .summaryMethodName = "普通混凝土弹性模量"};
+                        .summaryMethodName = "普通混凝土弹性模量",
+                        .summary = {.variety = fixedText(" "), .factor = fixedText("1.0")},
+                        .modulus = true};
         return m;
     }();
     return method;

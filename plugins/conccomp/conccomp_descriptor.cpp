@@ -49,7 +49,8 @@ const MethodDescriptor& conccompDescriptor() {
         m.layout.width = 272;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::StrengthRow,
-                        .summaryMethodName = "普通混凝土抗压"};
+                        .summaryMethodName = "普通混凝土抗压",
+                        .summary = {.speed = fromField(FieldId::speed)}};
         return m;
     }();
     return method;

@@ -43,7 +43,9 @@ const MethodDescriptor& concflexDescriptor() {
         m.layout.width = 272;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ForceByDivisor,
-                        .summaryMethodName = "普通混凝土抗折"};
+                        .summaryMethodName = "普通混凝土抗折",
+                        .summary = {.speed = fromField(FieldId::speed)},
+                        .asksLoadLine = true};
         return m;
     }();
     return method;

@@ -40,7 +40,9 @@ const MethodDescriptor& firedcompDescriptor() {
         m.layout.width = 280;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::StrengthRow,
-                        .summaryMethodName = "烧结普通砖抗压"};
+                        .summaryMethodName = "烧结普通砖抗压",
+                        .summary = {.grade = fromField(FieldId::ComboBox_sjpz)},
+                        .exchangeDimensions = true};
         return m;
     }();
     return method;

@@ -50,7 +50,8 @@ const MethodDescriptor& firedflexDescriptor() {
         m.layout.width = 284;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::StrengthRow,
-                        .summaryMethodName = "烧结普通砖抗折"};
+                        .summaryMethodName = "烧结普通砖抗折",
+                        .summary = {.variety = fromField(FieldId::ComboBox_sjpz), .size = fixedText("0")}};
         return m;
     }();
     return method;

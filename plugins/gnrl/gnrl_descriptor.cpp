@@ -40,7 +40,8 @@ const MethodDescriptor& gnrlDescriptor() {
         m.layout.width = 272;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ForceByDivisor,
-                        .summaryMethodName = "通用试验"};
+                        .summaryMethodName = "通用试验",
+                        .summary = {.grade = fixedText(""), .age = fixedText("1")}};
         return m;
     }();
     return method;

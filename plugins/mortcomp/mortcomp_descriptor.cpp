@@ -47,7 +47,8 @@ const MethodDescriptor& mortcompDescriptor() {
         m.layout.width = 280;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::StrengthRow,
-                        .summaryMethodName = "水泥胶砂抗压"};
+                        .summaryMethodName = "水泥胶砂抗压",
+                        .summary = {.grade = fromField(FieldId::ComboBox_sjpz)}};
         return m;
     }();
     return method;

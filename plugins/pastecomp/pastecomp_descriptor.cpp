@@ -46,7 +46,8 @@ const MethodDescriptor& pastecompDescriptor() {
         m.layout.width = 280;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::StrengthRow,
-                        .summaryMethodName = "水泥净浆抗压"};
+                        .summaryMethodName = "水泥净浆抗压",
+                        .summary = {.variety = fromField(FieldId::ComboBox_sjpz)}};
         return m;
     }();
     return method;

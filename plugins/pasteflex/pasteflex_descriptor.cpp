@@ -50,7 +50,9 @@ const MethodDescriptor& pasteflexDescriptor() {
         m.layout = PanelLayout{.width = 290, .gridOffset = 115, .groupOffset = 120};
         m.evaluation = {.forceFactor = 1000, // forces are recorded in N
                         .secondValue = SecondValueSource::StrengthRow,
-                        .summaryMethodName = "水泥净浆抗折"};
+                        .summaryMethodName = "水泥净浆抗折",
+                        .summary = {.variety = fromField(FieldId::ComboBox_sjpz),
+                                    .size = fromField(FieldId::ComboBox_bc)}};
         return m;
     }();
     return method;

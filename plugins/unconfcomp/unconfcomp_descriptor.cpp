@@ -43,7 +43,8 @@ const MethodDescriptor& unconfcompDescriptor() {
         m.layout.width = 272;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ForceByDivisor,
-                        .summaryMethodName = "无侧限抗压"};
+                        .summaryMethodName = "无侧限抗压",
+                        .summary = {.speed = fromField(FieldId::speed), .spanColumn = false}};
         return m;
     }();
     return method;

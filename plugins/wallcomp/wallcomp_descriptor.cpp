@@ -46,7 +46,9 @@ const MethodDescriptor& wallcompDescriptor() {
         m.layout.gridOffset = 130;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ForceByDivisor,
-                        .summaryMethodName = "砌墙砖抗压"};
+                        .summaryMethodName = "砌墙砖抗压",
+                        .summary = {},
+                        .exchangeDimensions = true};
         return m;
     }();
     return method;

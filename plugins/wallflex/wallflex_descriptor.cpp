@@ -51,7 +51,8 @@ const MethodDescriptor& wallflexDescriptor() {
         m.layout.width = 284;
         m.evaluation = {.forceFactor = 1000, // forces are recorded in N
                         .secondValue = SecondValueSource::StrengthRow,
-                        .summaryMethodName = "砌墙砖抗折"};
+                        .summaryMethodName = "砌墙砖抗折",
+                        .summary = {.variety = fromField(FieldId::ComboBox_sjpz)}};
         return m;
     }();
     return method;

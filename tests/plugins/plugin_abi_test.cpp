@@ -12,8 +12,9 @@ const char* const kPlugins[] = {"cmodulus",   "firedflex", "wallflex", "conccomp
                                 "firedcomp",  "pasteflex", "mortcomp", "pastecomp", "wallcomp",
                                 "unconfcomp", "gnrl",      "aerblock"};
 
-const char* const kEveryPluginExports[] = {"ModalShow",      "Modalclose",     "set_sh_param",
-                                           "dll_test_getsp", "dll_test_start", "dll_test_stop"};
+const char* const kEveryPluginExports[] = {"ModalShow",       "Modalclose",     "set_sh_param",
+                                           "dll_test_getsp",  "dll_test_start", "dll_test_stop",
+                                           "dll_test_endone", "dll_test_endall"};
 
 std::filesystem::path pluginPath(const std::string& name) {
     return std::filesystem::path(VAMO_STATION_DIR) / "dll" / (name + ".so");
