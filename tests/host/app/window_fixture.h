@@ -3,6 +3,7 @@
 #include "host/app/host_forms.h"
 #include "host/app/load_chart.h"
 #include "host/app/tvamo_main.h"
+#include "tests/host/app/scripted_forms.h"
 #include "tests/support/pseudo_terminal.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_station.h"
@@ -20,45 +21,6 @@
 #include <vector>
 
 namespace vamo::host::testing {
-
-// Modal forms answered by the test; every form opened is logged.
-struct ScriptedForms : HostForms {
-    std::vector<std::string> log;
-    bool loginAnswer = true;
-    records::LoginState user{"admin", "Admin"};
-    std::deque<bool> serialAnswers;
-    std::function<void()> onSerialSettings;
-    int systemParameterDialogs = 0;
-
-    bool login(records::LoginState& state) override {
-        log.push_back("login");
-        if (loginAnswer) {
-            state = user;
-        }
-        return loginAnswer;
-    }
-    bool serialSettings() override {
-        log.push_back("serialSettings");
-        if (onSerialSettings) {
-            onSerialSettings();
-        }
-        if (serialAnswers.empty()) {
-            return false;
-        }
-        const bool answer = serialAnswers.front();
-        serialAnswers.pop_front();
-        return answer;
-    }
-    bool parameterSettings() override {
-        log.push_back("parameterSettings");
-        return false;
-    }
-    void systemParameters() override {
-        log.push_back("systemParameters");
-        ++systemParameterDialogs;
-    }
-    void userManagement() override { log.push_back("userManagement"); }
-};
 
 // A main window over a temporary station folder with a pseudo-terminal as COM1 and, unless a test says
 // otherwise, the stand-in plug-in as conccomp.
