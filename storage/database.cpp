@@ -140,6 +140,10 @@ void Database::execute(std::string_view statement) {
     run.runToEnd();
 }
 
+void Database::markAsScratch() {
+    connection().run("PRAGMA synchronous=OFF");
+}
+
 std::vector<std::string> Database::tableNames() const {
     Statement list(
         connection(),

@@ -45,6 +45,11 @@ public:
     // Runs one statement of the callers' dialect, as the caller wrote it. Rows of a SELECT are ignored.
     void execute(std::string_view statement);
 
+    // For a file of scratch data that is made anew when it is lost (the curve of the running specimen):
+    // its writes are no longer flushed to disk one by one. A crash of the program loses nothing
+    // written; a power failure may lose the last writes or spoil the file.
+    void markAsScratch();
+
     // The tables of the file in the order they were created, without internal ones.
     std::vector<std::string> tableNames() const;
     // Whether the file has a table of that name (ASCII letters in any case).

@@ -81,13 +81,29 @@ LoadChart::LoadChart(std::filesystem::path imageFolder, QWidget* parent)
 }
 
 void LoadChart::clearSeries() {
+    thinning_.clear();
     series1_->clear();
     series2_->clear();
     series3_->clear();
 }
 
 void LoadChart::addCurvePoint(double seconds, double force) {
-    series1_->append(seconds, force);
+    switch (thinning_.add({seconds, force})) {
+    case CurveThinning::Change::None:
+        break;
+    case CurveThinning::Change::Appended:
+        series1_->append(thinning_.shown().back().x, thinning_.shown().back().y);
+        break;
+    case CurveThinning::Change::Replaced: {
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(thinning_.shown().size()));
+        for (const auto& point : thinning_.shown()) {
+            points.append(QPointF(point.x, point.y));
+        }
+        series1_->replace(points);
+        break;
+    }
+    }
 }
 
 void LoadChart::addPeakMark(double seconds, double force, std::string_view label) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/app/core/curve_thinning.h"
 #include "host/app/core/run_interfaces.h"
 
 #include <QChartView>
@@ -35,7 +36,11 @@ public:
     QValueAxis* forceAxis() const { return forceAxis_; }
 
 private:
+    // The curve shows at most this many points, however long the run.
+    static constexpr std::size_t shownCurvePoints = 2000;
+
     std::filesystem::path imageFolder_;
+    CurveThinning thinning_{shownCurvePoints};
     QLineSeries* series1_;
     QScatterSeries* series2_;
     QLineSeries* series3_;

@@ -30,6 +30,9 @@ void CurveDatabase::prepare() {
         }
     }
     database_.emplace(storage::Database::open(curve.string()));
+    // The curve is made anew at every start and a run that a crash interrupts is lost anyway, so the
+    // points are not flushed one by one: a tick stays well inside its 200 ms.
+    database_->markAsScratch();
     database_->execute(createStatement);
 }
 

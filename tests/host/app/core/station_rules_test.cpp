@@ -157,3 +157,33 @@ TEST(ServerLink, LabelFlagsAndAMissingUploadProgram) {
 
 } // namespace
 } // namespace vamo::host
+
+#include "host/app/core/curve_thinning.h"
+
+namespace vamo::host {
+namespace {
+
+TEST(CurveThinning, KeepsTheShownCurveBoundedAndItsPeak) {
+    CurveThinning thinning(100);
+    int replaced = 0;
+    for (int i = 0; i < 10000; ++i) {
+        const double force = i == 7777 ? 999.0 : static_cast<double>(i % 300);
+        if (thinning.add({i * 0.2, force}) == CurveThinning::Change::Replaced) {
+            ++replaced;
+        }
+        ASSERT_LE(thinning.shown().size(), 100u);
+    }
+    EXPECT_EQ(replaced, 7) << "100, 200, ... points: the bucket doubles each time";
+    EXPECT_EQ(thinning.bucketSize(), 128u);
+    double highest = 0;
+    for (const auto& point : thinning.shown()) {
+        highest = std::max(highest, point.y);
+    }
+    EXPECT_EQ(highest, 999.0) << "merging keeps the higher force";
+    thinning.clear();
+    EXPECT_EQ(thinning.add({1, 2}), CurveThinning::Change::Appended);
+    EXPECT_EQ(thinning.shown(), (std::vector<CurveThinning::Point>{{1, 2}}));
+}
+
+} // namespace
+} // namespace vamo::host
