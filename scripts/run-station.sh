@@ -16,7 +16,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 2
 fi
 
-loadsim_options=(--breaks 300,320,400 --rate 20 --pause 5 --repeat)
+loadsim_options=(--breaks 300,320,400 --rate 20 --hold 1 --pause 5 --repeat)
 if [ "${1:-}" = "--" ]; then
     shift
     loadsim_options=("$@")
