@@ -9,9 +9,14 @@ set(VAMO_PLUGIN_NAMES
   mortcomp pastecomp wallcomp unconfcomp gnrl aerblock
   CACHE INTERNAL "The test-method plug-ins")
 
+# The builders of the method families whose members share one table.
+vamo_library(vamo_method_families SOURCES ${CMAKE_CURRENT_LIST_DIR}/method_families.cpp)
+target_link_libraries(vamo_method_families PUBLIC vamo_plugin_core)
+target_compile_options(vamo_method_families PRIVATE -fvisibility=hidden -fvisibility-inlines-hidden)
+
 foreach(name IN LISTS VAMO_PLUGIN_NAMES)
   vamo_library(vamo_descriptor_${name} SOURCES ${CMAKE_CURRENT_LIST_DIR}/${name}/${name}_descriptor.cpp)
-  target_link_libraries(vamo_descriptor_${name} PUBLIC vamo_plugin_core)
+  target_link_libraries(vamo_descriptor_${name} PUBLIC vamo_plugin_core vamo_method_families)
   target_compile_options(vamo_descriptor_${name} PRIVATE -fvisibility=hidden -fvisibility-inlines-hidden)
 endforeach()
 
