@@ -29,7 +29,7 @@ TEST(LoadsimThroughTheSerialAdapter, ForceRisesToTheBreakAndFallsBackWithThePeak
     TempDir folder;
     std::filesystem::create_directories(folder.path() / "dev");
     LoadsimProcess simulator({"--link", (folder.path() / "dev/com1").string(), "--breaks", "20", "--rate",
-                              "20", "--pause", "1", "--noise", "0", "--seed", "7"},
+                              "20", "--pause", "1", "--hold", "0.3", "--noise", "0", "--seed", "7"},
                              folder.path() / "loadsim.err");
     const auto ready = simulator.readLine(std::chrono::seconds(5));
     ASSERT_TRUE(ready.has_value());
@@ -62,8 +62,7 @@ TEST(LoadsimThroughTheSerialAdapter, ForceRisesToTheBreakAndFallsBackWithThePeak
     }
     tick.stop();
 
-    EXPECT_GE(highestForce, 19.5f);
-    EXPECT_LE(highestForce, 20.0f);
+    EXPECT_FLOAT_EQ(highestForce, 20.0f) << "the break force, held for 0.3 s, is seen";
     EXPECT_TRUE(fellBack) << "the force falls back to 0 after the break";
     EXPECT_FLOAT_EQ(live.values().peakForce, 20.0f) << "the controller's peak frames report the break force";
     EXPECT_EQ(live.texts().max_press_windows, "20.00");
