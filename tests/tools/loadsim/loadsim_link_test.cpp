@@ -50,9 +50,7 @@ TEST(LoadsimThroughTheSerialAdapter, ForceRisesToTheBreakAndFallsBackWithThePeak
         const auto frame = poll.send_next_frame();
         port.write(frame.data(), frame.size());
         highestForce = std::max(highestForce, live.values().force);
-        // Polls sample the ramp of 20 kN/s every 20 ms, so the highest force seen lies within 0.5 kN of the
-        // break.
-        fellBack = fellBack || (highestForce >= 19.5f && live.values().force == 0.0f);
+        fellBack = fellBack || (highestForce == 20.0f && live.values().force == 0.0f);
     });
     tick.start(20);
     QElapsedTimer clock;
