@@ -54,6 +54,14 @@ inline std::vector<std::string> mortarFactors() {
     return {"1", "1.35"};
 }
 
+// The methods whose operator enters a stress rate: the panel computes the load speed (`speed`), which
+// dll_test_getsp returns and test_set records as 载荷速度.
+inline void takesStressRate(plugin::MethodDescriptor& m) {
+    m.stressRateComputesSpeed = true;
+    m.speed = plugin::SpeedSource::SpeedLabel;
+    m.testSet.loadSpeed = plugin::LoadSpeedRow::SpeedLabel;
+}
+
 // Fields locked while a group runs.
 inline std::vector<plugin::FieldId> sizeAndFactorLock() {
     using plugin::FieldId;

@@ -54,17 +54,14 @@ const MethodDescriptor& cmodulusDescriptor() {
                           .defaultSecond = 100,
                           .after = AfterArea::AreaIsDivisorThenStressRate};
         m.factorHandlerActs = false; // no correction factor field
-        m.stressRateComputesSpeed = true;
-        m.speed = SpeedSource::SpeedLabel;
         m.gridTitles = {" 序号", "弹性模量(MPa)", "最大载荷(kN)"};
         m.validForceRowLabel = "弹性模量";
         m.lockedFields = {FieldId::Edit_bh,       FieldId::ComboBox_qddj, FieldId::ComboBox_sjql,
                           FieldId::ComboBox_ylsd, FieldId::ComboBox_sjks, FieldId::ComboBox_ddlx};
         m.stopUnlocks = false;
-        m.testSet = TestSetLayout{.grade = GradeRow::FixedZero,
-                                  .factor = FactorRow::FixedOne,
-                                  .loadSpeed = LoadSpeedRow::SpeedLabel,
-                                  .fixedLoadRows = true};
+        m.testSet =
+            TestSetLayout{.grade = GradeRow::FixedZero, .factor = FactorRow::FixedOne, .fixedLoadRows = true};
+        takesStressRate(m);
         m.layout.width = 296;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ModulusRow,

@@ -42,10 +42,8 @@ const MethodDescriptor& conccompDescriptor() {
                           .defaultDiameter = 150,
                           .defaultFirst = 150,
                           .defaultSecond = 150};
-        m.stressRateComputesSpeed = true;
-        m.speed = SpeedSource::SpeedLabel;
+        takesStressRate(m);
         m.lockedFields = sizeAndFactorLock();
-        m.testSet.loadSpeed = LoadSpeedRow::SpeedLabel;
         m.layout.width = 272;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::StrengthRow,

@@ -36,10 +36,8 @@ const MethodDescriptor& concflexDescriptor() {
                           .formula = SizeFormula::BeamSection,
                           .defaultDiameter = 150,
                           .defaultFirst = 150};
-        m.stressRateComputesSpeed = true;
-        m.speed = SpeedSource::SpeedLabel;
+        takesStressRate(m);
         m.lockedFields = sizeAndFactorLock();
-        m.testSet.loadSpeed = LoadSpeedRow::SpeedLabel;
         m.layout.width = 272;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ForceByDivisor,

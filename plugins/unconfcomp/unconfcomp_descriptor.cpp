@@ -35,11 +35,9 @@ const MethodDescriptor& unconfcompDescriptor() {
                           .defaultDiameter = 150,
                           .defaultFirst = 150,
                           .defaultSecond = 150};
-        m.stressRateComputesSpeed = true;
-        m.speed = SpeedSource::SpeedLabel;
+        takesStressRate(m);
         m.grade = GradeRule::TwoDecimalsForTwoMpa;
         m.lockedFields = sizeAndFactorLock();
-        m.testSet.loadSpeed = LoadSpeedRow::SpeedLabel;
         m.layout.width = 272;
         m.evaluation = {.forceFactor = 1,
                         .secondValue = SecondValueSource::ForceByDivisor,
